@@ -19,7 +19,7 @@ bool is_real_double(const mxArray* argument) {
 void require_real_double(const char* function, const mxArray* argument, const char* name) {
   if (!is_real_double(argument)) {
     fail(function, "badInput",
-         std::string(function) + ": " + name + " must be a real, full double array");
+         std::string(name) + " must be a real, full double array");
   }
 }
 
@@ -27,7 +27,7 @@ void require_min_elements(const char* function, const mxArray* argument, const c
                           std::size_t count) {
   if (mxGetNumberOfElements(argument) < count) {
     fail(function, "badInput",
-         std::string(function) + ": " + name + " must hold at least " + std::to_string(count) +
+         std::string(name) + " must hold at least " + std::to_string(count) +
              (count == 1 ? " element" : " elements"));
   }
 }
@@ -35,7 +35,7 @@ void require_min_elements(const char* function, const mxArray* argument, const c
 void require_char_row(const char* function, const mxArray* argument, const char* name) {
   if (argument == nullptr || !mxIsChar(argument) ||
       (mxGetM(argument) > 1 && mxGetNumberOfElements(argument) > 0)) {
-    fail(function, "badInput", std::string(function) + ": " + name + " must be a character row");
+    fail(function, "badInput", std::string(name) + " must be a character row");
   }
 }
 

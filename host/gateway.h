@@ -18,7 +18,9 @@
 namespace eegscan {
 
 // An error the user caused, with its MATLAB identifier
-// ("eegscan:<function>:<kind>").
+// ("eegscan:<function>:<kind>"). Octave shows the message after the function
+// name ("pemrick: ..."), MATLAB under "Error using pemrick", so messages do
+// not repeat the name.
 class GatewayError : public std::runtime_error {
  public:
   GatewayError(std::string identifier, const std::string& message)
