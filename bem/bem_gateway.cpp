@@ -93,7 +93,9 @@ void mexFunction(int /*nlhs*/, mxArray* plhs[], int nrhs, const mxArray* prhs[])
                         triangleCounts[2];
     const long long K = triangleCounts[kSurfaces - 1];
     if (N == 0) bad_input("Triangles must count at least one triangle in all");
-    if (N > INT_MAX) bad_input("Triangles counts more than " + std::to_string(INT_MAX) + " triangles");
+    if (N > INT_MAX) {
+      bad_input("Triangles counts more than " + std::to_string(INT_MAX) + " triangles in all");
+    }
 
     const std::size_t cogValues = mxGetNumberOfElements(cogArg);
     if (cogValues / 3 < static_cast<std::size_t>(N)) {
