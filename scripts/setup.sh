@@ -3,8 +3,7 @@
 # ones when run as root; otherwise prints the exact command and stops.
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev libbenchmark-dev octave liboctave-dev
-         )
+packages=(cmake g++ make libgtest-dev libbenchmark-dev octave liboctave-dev liblapack-dev)
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
