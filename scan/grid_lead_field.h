@@ -1,5 +1,7 @@
 // GridLeadField: the shell-model lead field at the selected sensor sites of
 // one grid point after another, into the rows of an nSensors x 3 matrix.
+// The series tables and the sensor set are made once; each thread of a scan
+// owns one GridLeadField.
 //
 // Inputs (constructor):
 //   siteIndex  nSensors 0-based numbers of the sensor sites among the CoG
@@ -10,9 +12,12 @@
 //              unit dipole at the grid point along axis c (1 = x, 2 = y, 3 = z)
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "common/point3.h"
+#include "shell/shell_sensor_set.h"
+#include "shell/shell_series.h"
 
 class GridLeadField {
  public:
@@ -21,7 +26,8 @@ class GridLeadField {
 
  private:
   int nSensors_;
-  std::vector<Point3> sensors_;
-  std::vector<const Point3*> sensorRows_;
+  std::unique_ptr<ShellSeries> series_;
+  ShellSensorSet sensors_;
+  ShellSourceWork work_;
   std::vector<double*> leadFieldRows_;
 };

@@ -1,34 +1,55 @@
 #include "scan/music_metric.h"
 
+#include "common/simd.h"
 #include "numeric/jacobi.h"
 #include "numeric/sort_eigen_desc.h"
 
-MusicMetricWork::MusicMetricWork(int nNoise)
-    : nNoise(nNoise),
-      Z(1, 3, 1, nNoise),
+namespace {
+
+// Z[c][j] = sum over i = 1 .. nSensors of E[i][signalDim + j] * U[i][c],
+// for kLanes noise vectors at a time.
+EEGSCAN_SIMD_CLONES
+void noise_coordinates(double** U, const NoiseVectors& noise, double* Z) {
+  const std::size_t padded = noise.padded;
+  for (std::size_t first = 0; first < padded; first += kLanes) {
+    Lanes sum1 = LANES_BROADCAST(0.0), sum2 = sum1, sum3 = sum1;
+    const double* column = &noise.values[first];
+    for (int i = 1; i <= noise.nSensors; ++i, column += padded) {
+      const Lanes e = LANES_LOAD(column);
+      sum1 = sum1 + e * LANES_BROADCAST(U[i][1]);
+      sum2 = sum2 + e * LANES_BROADCAST(U[i][2]);
+      sum3 = sum3 + e * LANES_BROADCAST(U[i][3]);
+    }
+    LANES_STORE(&Z[first], sum1);
+    LANES_STORE(&Z[padded + first], sum2);
+    LANES_STORE(&Z[2 * padded + first], sum3);
+  }
+}
+
+}  // namespace
+
+MusicMetricWork::MusicMetricWork(const NoiseVectors& noise)
+    : Z(3 * static_cast<std::size_t>(noise.padded)),
       M(1, 3, 1, 3),
       mu(1, 3),
       eigenvectors(1, 3, 1, 3) {}
 
-bool music_metric(double** U, const double* w, double** E, int signalDim, int nSensors,
-                  MusicMetricWork& work, double* V1, double* V2) {
-  const int m = nSensors - signalDim;
-  double** Z = work.Z.get();
+bool music_metric(double** U, const double* w, const NoiseVectors& noise, MusicMetricWork& work,
+                  double* V1, double* V2) {
+  const int m = noise.nNoise;
+  const std::size_t padded = noise.padded;
+  noise_coordinates(U, noise, work.Z.data());
+  const double* Z[4] = {nullptr, &work.Z[0], &work.Z[padded], &work.Z[2 * padded]};
   double** M = work.M.get();
   double* mu = work.mu.get();
 
-  for (int c = 1; c <= 3; ++c) {
-    for (int j = 1; j <= m; ++j) {
-      double sum = 0.0;
-      for (int i = 1; i <= nSensors; ++i) sum = sum + E[i][signalDim + j] * U[i][c];
-      Z[c][j] = sum;
-    }
-  }
+  // M is symmetric: M[s][r] is the same sum of the same products as M[r][s].
   for (int r = 1; r <= 3; ++r) {
-    for (int s = 1; s <= 3; ++s) {
+    for (int s = r; s <= 3; ++s) {
       double sum = 0.0;
-      for (int j = 1; j <= m; ++j) sum = sum + Z[r][j] * Z[s][j];
+      for (int j = 0; j < m; ++j) sum = sum + Z[r][j] * Z[s][j];
       M[r][s] = sum;
+      M[s][r] = sum;
     }
   }
 
@@ -40,7 +61,7 @@ bool music_metric(double** U, const double* w, double** E, int signalDim, int nS
   const double b = w[1] * w[1] + w[2] * w[2] + w[3] * w[3];
   double a = 0.0;
   for (int c = 1; c <= 3; ++c) {
-    for (int j = 1; j <= m - 1; ++j) {
+    for (int j = 0; j < m - 1; ++j) {
       const double x = w[c] * Z[c][j];
       a = a + x * x;
     }

@@ -1,73 +1,143 @@
 #include "scan/music_scan.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
+#include "common/parallel_for.h"
 #include "numeric/jacobi.h"
 #include "numeric/offset_arrays.h"
 #include "numeric/svdcmp.h"
 #include "scan/grid_lead_field.h"
 #include "scan/lead_field_svd_store.h"
 #include "scan/music_metric.h"
+#include "scan/noise_vectors.h"
+#include "scan/ordered_blocks.h"
+#include "scan/point_outcomes.h"
 #include "scan/signal_subspace.h"
 
 namespace {
 
-// Stores are read in blocks of about this size.
-constexpr std::size_t kReadBlockBytes = 4u << 20;
+// Points per block handed from the workers to the calling thread.
+constexpr long kScanBlockPoints = 64;
+// Stores are read in blocks of about this many bytes.
+constexpr std::size_t kReadBlockBytes = 1u << 20;
 
-void show_notice_unless(bool converged, const ScanPrinter& print) {
-  if (!converged) print(jacobi_sweep_limit_notice);
+// The working arrays of one thread, made once and reused for every point.
+struct ScanWorker {
+  ScanWorker(int nSensors, const NoiseVectors& noise)
+      : U(1, nSensors, 1, 3), w(1, 3), V(1, 3, 1, 3), metric(noise) {}
+  DMatrix U;  // the lead field, then its left singular vectors
+  DVector w;
+  DMatrix V;
+  MusicMetricWork metric;
+};
+
+long block_count(long nPoints, long blockPoints) { return (nPoints + blockPoints - 1) / blockPoints; }
+
+int scan_workers(long nBlocks) {
+  return static_cast<int>(std::min<long>(worker_count(), std::max(1L, nBlocks)));
 }
 
 }  // namespace
 
 void music_scan(const int* siteIndex, int nSensors, const Point3* CoG, long nPoints,
-                const Point3* R, const double* const* dataRows, int nSamples, double* V1,
-                double* V2, double EPSILON, const ScanPrinter& print) {
-  const SignalSubspace subspace = signal_subspace(dataRows, nSensors, nSamples, EPSILON);
-  show_notice_unless(subspace.jacobiConverged, print);
+                const Point3* R, const double* samples, int nSamples, double* V1, double* V2,
+                double EPSILON, const ScanPrinter& print) {
+  const SignalSubspace subspace = signal_subspace(samples, nSensors, nSamples, EPSILON);
+  if (!subspace.jacobiConverged) print(jacobi_sweep_limit_notice);
+  const NoiseVectors noise = noise_vectors(subspace.E.get(), subspace.signalDim, nSensors);
 
-  GridLeadField leadField(siteIndex, nSensors, CoG);
-  MusicMetricWork work(subspace.nNoise);
-  DMatrix L(1, nSensors, 1, 3);
-  DVector w(1, 3);
-  DMatrix V(1, 3, 1, 3);
-  for (long p = 0; p < nPoints; ++p) {
-    print(grid_point_line(R[p]));
-    leadField.compute(R[p], L.get());
-    svdcmp(L.get(), nSensors, 3, w.get(), V.get());
-    show_notice_unless(music_metric(L.get(), w.get(), subspace.E.get(), subspace.signalDim,
-                                    nSensors, work, &V1[p], &V2[p]),
-                       print);
-  }
+  const long nBlocks = block_count(nPoints, kScanBlockPoints);
+  const int nWorkers = scan_workers(nBlocks);
+  const long window = 4L * nWorkers;
+  std::vector<std::unique_ptr<ScanWorker>> workers(nWorkers);
+  std::vector<std::unique_ptr<GridLeadField>> leadFields(nWorkers);
+  std::vector<PointOutcomes> outcomes(window);
+
+  run_ordered_blocks(
+      nBlocks, nWorkers, window, [&](long block) { outcomes[block % window].reset(); },
+      [&](int worker, long block) {
+        PointOutcomes& outcome = outcomes[block % window];
+        const long first = block * kScanBlockPoints;
+        const long last = std::min(nPoints, first + kScanBlockPoints);
+        long p = first;
+        try {
+          if (!workers[worker]) {
+            workers[worker].reset(new ScanWorker(nSensors, noise));
+            leadFields[worker].reset(new GridLeadField(siteIndex, nSensors, CoG));
+          }
+          ScanWorker& state = *workers[worker];
+          for (; p < last; ++p) {
+            leadFields[worker]->compute(R[p], state.U.get());
+            svdcmp(state.U.get(), nSensors, 3, state.w.get(), state.V.get());
+            if (!music_metric(state.U.get(), state.w.get(), noise, state.metric, &V1[p], &V2[p])) {
+              outcome.notices.push_back(p);
+            }
+          }
+        } catch (...) {
+          outcome.failedAt = p;
+          outcome.failure = std::current_exception();
+        }
+      },
+      [&](long block) {
+        const long first = block * kScanBlockPoints;
+        show_outcomes(outcomes[block % window], first, std::min(nPoints, first + kScanBlockPoints),
+                      R, print);
+      });
 }
 
-void music_scan_from_store(int nSensors, long nPoints, const double* const* dataRows,
-                           int nSamples, double* V1, double* V2, double EPSILON,
-                           const std::string& path, const ScanPrinter& print) {
-  const SignalSubspace subspace = signal_subspace(dataRows, nSensors, nSamples, EPSILON);
-  show_notice_unless(subspace.jacobiConverged, print);
-
+void music_scan_from_store(int nSensors, long nPoints, const double* samples, int nSamples,
+                           double* V1, double* V2, double EPSILON, const std::string& path,
+                           const ScanPrinter& print) {
+  const SignalSubspace subspace = signal_subspace(samples, nSensors, nSamples, EPSILON);
+  if (!subspace.jacobiConverged) print(jacobi_sweep_limit_notice);
+  const NoiseVectors noise = noise_vectors(subspace.E.get(), subspace.signalDim, nSensors);
   StoreReader store(path, nSensors, nPoints);
-  MusicMetricWork work(subspace.nNoise);
-  DMatrix U(1, nSensors, 1, 3);
-  DVector w(1, 3);
-  DMatrix V(1, 3, 1, 3);
 
   const std::size_t recordBytes = store_record_bytes(nSensors);
-  const long recordsPerBlock =
-      static_cast<long>(std::max<std::size_t>(1, kReadBlockBytes / recordBytes));
-  std::vector<unsigned char> block(static_cast<std::size_t>(recordsPerBlock) * recordBytes);
-  for (long first = 0; first < nPoints; first += recordsPerBlock) {
-    const long count = std::min(recordsPerBlock, nPoints - first);
-    store.read(block.data(), static_cast<std::size_t>(count) * recordBytes);
-    for (long k = 0; k < count; ++k) {
-      decode_store_record(&block[static_cast<std::size_t>(k) * recordBytes], nSensors, U.get(),
-                          V.get(), w.get());
-      show_notice_unless(music_metric(U.get(), w.get(), subspace.E.get(), subspace.signalDim,
-                                      nSensors, work, &V1[first + k], &V2[first + k]),
-                         print);
-    }
-  }
+  const long blockPoints =
+      static_cast<long>(std::max<std::size_t>(kScanBlockPoints, kReadBlockBytes / recordBytes));
+  const long nBlocks = block_count(nPoints, blockPoints);
+  const int nWorkers = scan_workers(nBlocks);
+  const long window = 2L * nWorkers + 1;
+  std::vector<std::unique_ptr<ScanWorker>> workers(nWorkers);
+  std::vector<PointOutcomes> outcomes(window);
+  std::vector<std::vector<unsigned char>> buffers(window);
+
+  run_ordered_blocks(
+      nBlocks, nWorkers, window,
+      [&](long block) {
+        const long first = block * blockPoints;
+        const long count = std::min(nPoints, first + blockPoints) - first;
+        std::vector<unsigned char>& buffer = buffers[block % window];
+        buffer.resize(static_cast<std::size_t>(count) * recordBytes);
+        store.read(buffer.data(), buffer.size());
+        outcomes[block % window].reset();
+      },
+      [&](int worker, long block) {
+        PointOutcomes& outcome = outcomes[block % window];
+        const unsigned char* records = buffers[block % window].data();
+        const long first = block * blockPoints;
+        const long last = std::min(nPoints, first + blockPoints);
+        long p = first;
+        try {
+          if (!workers[worker]) workers[worker].reset(new ScanWorker(nSensors, noise));
+          ScanWorker& state = *workers[worker];
+          for (; p < last; ++p, records += recordBytes) {
+            decode_store_record(records, nSensors, state.U.get(), state.V.get(), state.w.get());
+            if (!music_metric(state.U.get(), state.w.get(), noise, state.metric, &V1[p], &V2[p])) {
+              outcome.notices.push_back(p);
+            }
+          }
+        } catch (...) {
+          outcome.failedAt = p;
+          outcome.failure = std::current_exception();
+        }
+      },
+      [&](long block) {
+        const long first = block * blockPoints;
+        show_outcomes(outcomes[block % window], first, std::min(nPoints, first + blockPoints),
+                      nullptr, print);
+      });
 }

@@ -8,6 +8,7 @@
 // 1 = precompute (karvelo, oblindra), 2 = scan (tressin), 3 = scan from a store
 // (sardovan).
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstddef>
@@ -48,8 +49,7 @@ struct ScanInputs {
   long nPoints = 0;
   const Point3* R = nullptr;
   int nSamples = 0;
-  std::vector<std::vector<double>> dataRows;
-  std::vector<const double*> dataRowPointers;
+  const double* samples = nullptr;  // v in place, sensor fastest
   double EPSILON = 0.0;
   std::string path;
 };
@@ -98,8 +98,9 @@ void read_grid(const mxArray* R, ScanInputs& in) {
   in.R = reinterpret_cast<const Point3*>(mxGetPr(R));
 }
 
-// v is read column by column with the sensor running fastest: row k, sample j
-// is element k + j * nSensors; elements past nSensors * nSamples are ignored.
+// v is read in place, column by column with the sensor running fastest: row
+// k, sample j is element k + j * nSensors; elements past nSensors * nSamples
+// are ignored.
 void read_data(const mxArray* v, const mxArray* EPSILON, ScanInputs& in) {
   const std::size_t nSamples = mxGetNumberOfElements(v) / in.nSensors;
   if (nSamples == 0) {
@@ -112,18 +113,11 @@ void read_data(const mxArray* v, const mxArray* EPSILON, ScanInputs& in) {
   if (std::isnan(in.EPSILON)) bad_input("EPSILON is not a number");
 
   in.nSamples = static_cast<int>(nSamples);
-  const double* d = mxGetPr(v);
-  bool anyEnergy = false;
-  in.dataRows.assign(in.nSensors, std::vector<double>(nSamples));
-  for (std::size_t j = 0; j < nSamples; ++j) {
-    for (int k = 0; k < in.nSensors; ++k) {
-      const double sample = d[j * in.nSensors + k];
-      in.dataRows[k][j] = sample;
-      anyEnergy = anyEnergy || sample != 0.0;
-    }
+  in.samples = mxGetPr(v);
+  const std::size_t used = nSamples * in.nSensors;
+  if (std::all_of(in.samples, in.samples + used, [](double x) { return x == 0.0; })) {
+    bad_input("v has no energy: every sample is zero");
   }
-  if (!anyEnergy) bad_input("v has no energy: every sample is zero");
-  for (const auto& row : in.dataRows) in.dataRowPointers.push_back(row.data());
 }
 
 void print_to_host(const std::string& text) { mexPrintf("%s", text.c_str()); }
@@ -136,10 +130,10 @@ void run_operation(ScanInputs& in, double* V1, double* V2) {
       break;
     case EEGSCAN_SCAN:
       music_scan(in.siteIndex.data(), in.nSensors, in.CoG, in.nPoints, in.R,
-                 in.dataRowPointers.data(), in.nSamples, V1, V2, in.EPSILON, print_to_host);
+                 in.samples, in.nSamples, V1, V2, in.EPSILON, print_to_host);
       break;
     default:
-      music_scan_from_store(in.nSensors, in.nPoints, in.dataRowPointers.data(), in.nSamples, V1,
+      music_scan_from_store(in.nSensors, in.nPoints, in.samples, in.nSamples, V1,
                             V2, in.EPSILON, in.path, print_to_host);
   }
 }

@@ -2,33 +2,15 @@
 
 #include "numeric/jacobi.h"
 #include "numeric/sort_eigen_desc.h"
+#include "scan/data_covariance.h"
 
-namespace {
-
-// Cov[i][j] = Cov[j][i] = sum over t of x_i(t) x_j(t), divided by nSamples.
-void data_covariance(const double* const* dataRows, int nSensors, int nSamples, double** Cov) {
-  for (int i = 1; i <= nSensors; ++i) {
-    const double* xi = dataRows[i - 1];
-    for (int j = i; j <= nSensors; ++j) {
-      const double* xj = dataRows[j - 1];
-      double sum = 0.0;
-      for (int t = 0; t < nSamples; ++t) sum = sum + xi[t] * xj[t];
-      Cov[j][i] = sum / nSamples;
-      Cov[i][j] = Cov[j][i];
-    }
-  }
-}
-
-}  // namespace
-
-SignalSubspace signal_subspace(const double* const* dataRows, int nSensors, int nSamples,
-                               double EPSILON) {
+SignalSubspace signal_subspace(const double* samples, int nSensors, int nSamples, double EPSILON) {
   SignalSubspace subspace(nSensors);
   double* lambda = subspace.lambda.get();
   double** E = subspace.E.get();
 
   DMatrix covariance(1, nSensors, 1, nSensors);
-  data_covariance(dataRows, nSensors, nSamples, covariance.get());
+  data_covariance(samples, nSensors, nSamples, covariance.get());
   int rotations = 0;
   subspace.jacobiConverged = jacobi(covariance.get(), nSensors, lambda, E, &rotations);
   sort_eigen_desc(lambda, E, nSensors);

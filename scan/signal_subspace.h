@@ -8,7 +8,8 @@
 // rounding) the signal dimension is nSensors and the noise subspace is empty.
 //
 // Inputs:
-//   dataRows  nSensors pointers, each to the nSamples samples of one sensor
+//   samples   nSensors x nSamples, column-major: sample t of sensor k is
+//             samples[t * nSensors + k]
 //   nSensors  number of sensors (at least 1)
 //   nSamples  number of samples (at least 1)
 //   EPSILON   energy threshold (not NaN)
@@ -33,5 +34,4 @@ struct SignalSubspace {
   bool jacobiConverged = true;
 };
 
-SignalSubspace signal_subspace(const double* const* dataRows, int nSensors, int nSamples,
-                               double EPSILON);
+SignalSubspace signal_subspace(const double* samples, int nSensors, int nSamples, double EPSILON);

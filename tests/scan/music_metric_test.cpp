@@ -31,9 +31,10 @@ struct WorkedCase {
 
 TEST(MusicMetric, WorkedCaseLeavesTheLastNoiseVectorOutOfV2) {
   WorkedCase k;
-  MusicMetricWork work(3);
+  const NoiseVectors noise = noise_vectors(k.E.get(), 1, 4);
+  MusicMetricWork work(noise);
   double V1 = 0, V2 = 0;
-  EXPECT_TRUE(music_metric(k.U.get(), k.w.get(), k.E.get(), 1, 4, work, &V1, &V2));
+  EXPECT_TRUE(music_metric(k.U.get(), k.w.get(), noise, work, &V1, &V2));
   // M = diag(0.5, 1, 1): V1 = 2. b = 6, a = 3: V2 = 2 (all three noise
   // vectors would give a = 4 and V2 = 1.5).
   EXPECT_NEAR(V1, 2.0, 4 * std::numeric_limits<double>::epsilon());
@@ -43,13 +44,15 @@ TEST(MusicMetric, WorkedCaseLeavesTheLastNoiseVectorOutOfV2) {
 TEST(MusicMetric, EmptyAndSingleNoiseSubspace) {
   WorkedCase k;
   double V1 = 0, V2 = 0;
-  MusicMetricWork none(0);
-  music_metric(k.U.get(), k.w.get(), k.E.get(), 4, 4, none, &V1, &V2);
+  const NoiseVectors empty = noise_vectors(k.E.get(), 4, 4);
+  MusicMetricWork none(empty);
+  music_metric(k.U.get(), k.w.get(), empty, none, &V1, &V2);
   EXPECT_EQ(V1, std::numeric_limits<double>::infinity());
   EXPECT_EQ(V2, std::numeric_limits<double>::infinity());
 
-  MusicMetricWork one(1);
-  music_metric(k.U.get(), k.w.get(), k.E.get(), 3, 4, one, &V1, &V2);
+  const NoiseVectors single = noise_vectors(k.E.get(), 3, 4);
+  MusicMetricWork one(single);
+  music_metric(k.U.get(), k.w.get(), single, one, &V1, &V2);
   EXPECT_EQ(V2, std::numeric_limits<double>::infinity());  // a is an empty sum
 }
 

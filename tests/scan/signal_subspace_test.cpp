@@ -12,17 +12,19 @@
 
 namespace {
 
-std::vector<const double*> row_pointers(const std::vector<std::vector<double>>& rows) {
-  std::vector<const double*> pointers;
-  for (const auto& row : rows) pointers.push_back(row.data());
-  return pointers;
+// The data as the host holds them: sensor fastest, one column per sample.
+std::vector<double> column_major(const std::vector<std::vector<double>>& rows) {
+  std::vector<double> samples;
+  for (std::size_t t = 0; t < rows[0].size(); ++t)
+    for (const auto& row : rows) samples.push_back(row[t]);
+  return samples;
 }
 
 TEST(SignalSubspace, CovarianceIsTheSecondMomentAboutZero) {
   // Sensor 1 has samples 1 and 3, sensor 2 has 2 and 4: Cov = [5 7; 7 10],
   // whose eigenvalues are 7.5 +- sqrt(55.25).
   const std::vector<std::vector<double>> data = {{1, 3}, {2, 4}};
-  const SignalSubspace subspace = signal_subspace(row_pointers(data).data(), 2, 2, 0.5);
+  const SignalSubspace subspace = signal_subspace(column_major(data).data(), 2, 2, 0.5);
   EXPECT_NEAR(subspace.lambda[1], 7.5 + std::sqrt(55.25), 1e-13);
   EXPECT_NEAR(subspace.lambda[2], 7.5 - std::sqrt(55.25), 1e-13);
   EXPECT_EQ(subspace.signalDim, 1);
@@ -44,7 +46,7 @@ TEST(SignalSubspace, SignalDimensionFromSquaredEigenvalueShares) {
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.EPSILON);
-    const SignalSubspace subspace = signal_subspace(row_pointers(data).data(), 3, 3, k.EPSILON);
+    const SignalSubspace subspace = signal_subspace(column_major(data).data(), 3, 3, k.EPSILON);
     EXPECT_EQ(subspace.lambda[1], 3.0);
     EXPECT_EQ(subspace.signalDim, k.signalDim);
     EXPECT_EQ(subspace.nNoise, 3 - k.signalDim);
@@ -53,7 +55,7 @@ TEST(SignalSubspace, SignalDimensionFromSquaredEigenvalueShares) {
 
 TEST(SignalSubspace, DataWithoutEnergyIsRefused) {
   const std::vector<std::vector<double>> data = {{0, 0}, {0, 0}, {0, 0}};
-  EXPECT_THROW(signal_subspace(row_pointers(data).data(), 3, 2, 0.5), ScanError);
+  EXPECT_THROW(signal_subspace(column_major(data).data(), 3, 2, 0.5), ScanError);
 }
 
 }  // namespace
