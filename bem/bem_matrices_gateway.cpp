@@ -5,6 +5,7 @@
 // Every argument and the meshes themselves are checked before the outputs
 // are made, so a bad call ends with an eegscan:bem_matrices:<kind> error
 // and does none of the heavy work.
+#include <climits>
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
@@ -53,8 +54,9 @@ std::size_t require_three_columns(const mxArray* argument, const std::string& na
   if (mxGetNumberOfDimensions(argument) != 2 || mxGetN(argument) != 3 || rows == 0) {
     bad_input(name + " must be an n x 3 matrix of " + what + ", one row each");
   }
-  if (rows > static_cast<std::size_t>(kMaxTriangles) * 3) {
-    bad_input(name + " has too many rows (" + std::to_string(rows) + ")");
+  // Vertex and triangle numbers are held as int.
+  if (rows > static_cast<std::size_t>(INT_MAX)) {
+    bad_input(name + " has more than " + std::to_string(INT_MAX) + " rows");
   }
   return rows;
 }
