@@ -19,6 +19,17 @@
 
 namespace {
 
+// On a little-endian machine the bytes of a double already are the store's
+// bytes; elsewhere they are put in that order one by one.
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+void put_little_endian(double value, unsigned char* out) { std::memcpy(out, &value, 8); }
+
+double get_little_endian(const unsigned char* in) {
+  double value;
+  std::memcpy(&value, in, 8);
+  return value;
+}
+#else
 void put_little_endian(double value, unsigned char* out) {
   std::uint64_t bits;
   std::memcpy(&bits, &value, sizeof bits);
@@ -32,6 +43,7 @@ double get_little_endian(const unsigned char* in) {
   std::memcpy(&value, &bits, sizeof value);
   return value;
 }
+#endif
 
 std::string system_reason() { return std::strerror(errno); }
 

@@ -7,22 +7,46 @@
 namespace {
 
 // Z[c][j] = sum over i = 1 .. nSensors of E[i][signalDim + j] * U[i][c],
-// for kLanes noise vectors at a time.
+// for two blocks of kLanes noise vectors at a time (six independent sums
+// keep the adder busy; each lane still adds its products in sensor order).
 EEGSCAN_SIMD_CLONES
 void noise_coordinates(double** U, const NoiseVectors& noise, double* Z) {
   const std::size_t padded = noise.padded;
-  for (std::size_t first = 0; first < padded; first += kLanes) {
-    Lanes sum1 = LANES_BROADCAST(0.0), sum2 = sum1, sum3 = sum1;
-    const double* column = &noise.values[first];
-    for (int i = 1; i <= noise.nSensors; ++i, column += padded) {
+  std::size_t first = 0;
+  for (; first + 2 * kLanes <= padded; first += 2 * kLanes) {
+    Lanes a1 = LANES_BROADCAST(0.0), a2 = a1, a3 = a1, b1 = a1, b2 = a1, b3 = a1;
+    const double* column = &noise.values[first * noise.nSensors];
+    const double* next = column + kLanes * noise.nSensors;
+    for (int i = 1; i <= noise.nSensors; ++i, column += kLanes, next += kLanes) {
       const Lanes e = LANES_LOAD(column);
-      sum1 = sum1 + e * LANES_BROADCAST(U[i][1]);
-      sum2 = sum2 + e * LANES_BROADCAST(U[i][2]);
-      sum3 = sum3 + e * LANES_BROADCAST(U[i][3]);
+      const Lanes f = LANES_LOAD(next);
+      const double u1 = U[i][1], u2 = U[i][2], u3 = U[i][3];
+      a1 = a1 + e * u1;
+      a2 = a2 + e * u2;
+      a3 = a3 + e * u3;
+      b1 = b1 + f * u1;
+      b2 = b2 + f * u2;
+      b3 = b3 + f * u3;
     }
-    LANES_STORE(&Z[first], sum1);
-    LANES_STORE(&Z[padded + first], sum2);
-    LANES_STORE(&Z[2 * padded + first], sum3);
+    LANES_STORE(&Z[first], a1);
+    LANES_STORE(&Z[padded + first], a2);
+    LANES_STORE(&Z[2 * padded + first], a3);
+    LANES_STORE(&Z[first + kLanes], b1);
+    LANES_STORE(&Z[padded + first + kLanes], b2);
+    LANES_STORE(&Z[2 * padded + first + kLanes], b3);
+  }
+  for (; first < padded; first += kLanes) {
+    Lanes a1 = LANES_BROADCAST(0.0), a2 = a1, a3 = a1;
+    const double* column = &noise.values[first * noise.nSensors];
+    for (int i = 1; i <= noise.nSensors; ++i, column += kLanes) {
+      const Lanes e = LANES_LOAD(column);
+      a1 = a1 + e * U[i][1];
+      a2 = a2 + e * U[i][2];
+      a3 = a3 + e * U[i][3];
+    }
+    LANES_STORE(&Z[first], a1);
+    LANES_STORE(&Z[padded + first], a2);
+    LANES_STORE(&Z[2 * padded + first], a3);
   }
 }
 

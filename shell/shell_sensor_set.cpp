@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "common/simd.h"
+#include "shell/series_block.h"
 
 namespace {
 // 4 pi * 0.2 to eight decimals, the value the model is normalised with.
@@ -16,7 +16,7 @@ ShellSensorSet shell_sensor_set(const Point3* const* sensors, int count) {
   set.R = std::sqrt(R2);
   set.K = kNormalisation * R2;
   set.count = count > 0 ? count : 0;
-  set.padded = (set.count + kLanes - 1) / kLanes * kLanes;
+  set.padded = (set.count + kSeriesBlockSensors - 1) / kSeriesBlockSensors * kSeriesBlockSensors;
   set.x.assign(set.padded, first.x);
   set.y.assign(set.padded, first.y);
   set.z.assign(set.padded, first.z);

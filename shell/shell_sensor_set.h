@@ -1,6 +1,6 @@
 // ShellSensorSet: the sensors of a lead-field computation in the form the
 // series works on: coordinates by axis, padded with copies of the first
-// sensor to whole blocks of kLanes, together with the head radius R = |first
+// sensor to whole blocks of kSeriesBlockSensors, together with the head radius R = |first
 // sensor| and the scale K = 2.51327412 * R^2.
 //
 // Inputs:

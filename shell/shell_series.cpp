@@ -9,5 +9,6 @@ void shell_series(ShellSeries& series) {
     series.nextRatio[order] = (2.0 * n + 1.0) / (n + 1.0);
     series.prevRatio[order] = n / (n + 1.0);
     series.exactReciprocal[order] = (order & (order - 1)) == 0 ? 1.0 / n : 0.0;
+    series.reciprocal[order] = 1.0 / n;
   }
 }

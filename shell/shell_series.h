@@ -22,6 +22,7 @@ struct ShellSeries {
   // its exact reciprocal round the same real number, so they give the same
   // double. 0 for every other n.
   double exactReciprocal[kShellTerms + 1];
+  double reciprocal[kShellTerms + 1];  // 1/n rounded to the nearest double
 };
 
 void shell_series(ShellSeries& series);

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "common/simd.h"
+#include "shell/series_block.h"
 
 namespace {
 
@@ -31,64 +31,6 @@ void tangent_direction(const Point3& source, double r2, const Point3& e, double 
   tau[0] = T[0] / lengthT;
   tau[1] = T[1] / lengthT;
   tau[2] = T[2] / lengthT;
-}
-
-// The series of orders 1 .. 100 for kLanes sensors starting at `first`.
-// Each lane runs the scalar recurrence of its sensor:
-//   V[a] = (Q * tau[a] / n + P * s[a]) * c[n] * beta + V[a]
-//   beta = beta * b
-//   Pnext = (2n + 1)/(n + 1) * P * cg - n/(n + 1) * Pprev
-//   Q = (P - Pnext * cg) * (n + 1) / sg
-// A lane at a pole (|sg| <= 1e-8 or sg not a number) sums the radial part
-// alone: its tau is zero and its Q is held at zero, so the tangential term is
-// an exact +0 and adding it to P * s[a] changes nothing but the sign of a zero
-// term, which the running sum V (started at +0) never shows.
-EEGSCAN_SIMD_CLONES
-void series_block(const ShellSeries& series, const double s[3], double b,
-                  const ShellSourceWork& work, int first, double V[3][kLanes]) {
-  const Lanes cg = LANES_LOAD(&work.cg[first]);
-  const Lanes sg = LANES_LOAD(&work.sg[first]);
-  const Lanes tau0 = LANES_LOAD(&work.tauX[first]);
-  const Lanes tau1 = LANES_LOAD(&work.tauY[first]);
-  const Lanes tau2 = LANES_LOAD(&work.tauZ[first]);
-  const LaneMask general = LANE_MASK_LOAD(&work.general[first]);
-  const Lanes zero = LANES_BROADCAST(0.0);
-  const Lanes s0 = LANES_BROADCAST(s[0]), s1 = LANES_BROADCAST(s[1]), s2 = LANES_BROADCAST(s[2]);
-
-  Lanes V0 = zero, V1 = zero, V2 = zero;
-  double beta = 1.0;
-  Lanes Pprev = LANES_BROADCAST(1.0);
-  Lanes P = cg;
-  Lanes Q = general ? sg : zero;
-  for (int order = 1; order <= kShellTerms; ++order) {
-    const Lanes c = LANES_BROADCAST(series.c[order]);
-    const Lanes betaLanes = LANES_BROADCAST(beta);
-    Lanes t0 = Q * tau0, t1 = Q * tau1, t2 = Q * tau2;
-    if (series.exactReciprocal[order] != 0.0) {
-      const Lanes reciprocal = LANES_BROADCAST(series.exactReciprocal[order]);
-      t0 = t0 * reciprocal;
-      t1 = t1 * reciprocal;
-      t2 = t2 * reciprocal;
-    } else {
-      const Lanes n = LANES_BROADCAST(series.order[order]);
-      t0 = t0 / n;
-      t1 = t1 / n;
-      t2 = t2 / n;
-    }
-    V0 = (t0 + P * s0) * c * betaLanes + V0;
-    V1 = (t1 + P * s1) * c * betaLanes + V1;
-    V2 = (t2 + P * s2) * c * betaLanes + V2;
-    beta = beta * b;
-    const Lanes Pnext = LANES_BROADCAST(series.nextRatio[order]) * P * cg -
-                        LANES_BROADCAST(series.prevRatio[order]) * Pprev;
-    const Lanes Qnext = (P - Pnext * cg) * LANES_BROADCAST(series.orderPlusOne[order]) / sg;
-    Q = general ? Qnext : zero;
-    Pprev = P;
-    P = Pnext;
-  }
-  LANES_STORE(V[0], V0);
-  LANES_STORE(V[1], V1);
-  LANES_STORE(V[2], V2);
 }
 
 }  // namespace
@@ -130,10 +72,20 @@ void shell_source_lead_field(const ShellSeries& series, const ShellSensorSet& se
     work.general[j] = general ? -1 : 0;
   }
 
-  for (int first = 0; first < sensors.count; first += kLanes) {
-    double V[3][kLanes];
-    series_block(series, s, b, work, first, V);
-    const int last = first + kLanes < sensors.count ? first + kLanes : sensors.count;
+  SeriesBlock block{series.c, series.order, series.orderPlusOne, series.nextRatio,
+                    series.prevRatio, series.exactReciprocal, series.reciprocal,
+                    {s[0], s[1], s[2]}, b, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr};
+  for (int first = 0; first < sensors.count; first += kSeriesBlockSensors) {
+    block.cg = &work.cg[first];
+    block.sg = &work.sg[first];
+    block.tauX = &work.tauX[first];
+    block.tauY = &work.tauY[first];
+    block.tauZ = &work.tauZ[first];
+    block.general = &work.general[first];
+    double V[3][kSeriesBlockSensors];
+    series_block(block, V);
+    const int last = first + kSeriesBlockSensors < sensors.count ? first + kSeriesBlockSensors
+                                                                 : sensors.count;
     for (int j = first; j < last; ++j) {
       for (int a = 0; a < 3; ++a) leadField[j][column + a] = V[a][j - first] / K;
     }

@@ -1,5 +1,5 @@
 // shell_source_lead_field: the three-layer spherical lead field of one source
-// at every sensor of a set, the series summed for kLanes sensors at a time.
+// at every sensor of a set, the series summed for eight sensors at a time.
 //
 // Inputs:
 //   series    the order-dependent tables (shell_series)
