@@ -54,6 +54,18 @@ U = reshape(record(25:36), 3, 4)';
 V = reshape(record(37:45), 3, 3)';
 assert(norm(U * diag(w) * V' - L2) < 1e-12 * norm(L2), 'U diag(w) V'' reproduces the lead field');
 
+% Many points run on several threads; the lines still come in grid order,
+% and a point that fails ends the call after the lines up to its own.
+big = repmat(f.R, 1, 4) + 1e-4 * reshape(1:3 * 4 * nPoints, 3, []) / (3 * 4 * nPoints);
+expected = sprintf('\n R :%f\t%f\t%f\n', big);
+call = args; call{6} = big;
+text = evalc('tressin(call{:});');
+assert(strcmp(text, expected), 'tressin lines out of grid order');
+call{6}(:, 150) = NaN;
+text = evalc('expect_error(@() tressin(call{:}), ''eegscan:tressin:numeric'')');
+expected = [sprintf('\n R :%f\t%f\t%f\n', call{6}(:, 1:149)), sprintf('\n R :nan\tnan\tnan\n')];
+assert(strcmp(text, expected), 'lines before a failure');
+
 % Outputs: one or none asked for; an empty grid.
 evalc('one = tressin(args{:});');
 assert(isequal(one, T1));
