@@ -58,27 +58,19 @@ void music_scan(const int* siteIndex, int nSensors, const Point3* CoG, long nPoi
   run_ordered_blocks(
       nBlocks, nWorkers, window, [&](long block) { outcomes[block % window].reset(); },
       [&](int worker, long block) {
-        PointOutcomes& outcome = outcomes[block % window];
         const long first = block * kScanBlockPoints;
-        const long last = std::min(nPoints, first + kScanBlockPoints);
-        long p = first;
-        try {
-          if (!workers[worker]) {
-            workers[worker].reset(new ScanWorker(nSensors, noise));
-            leadFields[worker].reset(new GridLeadField(siteIndex, nSensors, CoG));
-          }
-          ScanWorker& state = *workers[worker];
-          for (; p < last; ++p) {
-            leadFields[worker]->compute(R[p], state.U.get());
-            svdcmp(state.U.get(), nSensors, 3, state.w.get(), state.V.get());
-            if (!music_metric(state.U.get(), state.w.get(), noise, state.metric, &V1[p], &V2[p])) {
-              outcome.notices.push_back(p);
-            }
-          }
-        } catch (...) {
-          outcome.failedAt = p;
-          outcome.failure = std::current_exception();
-        }
+        run_points(first, std::min(nPoints, first + kScanBlockPoints), outcomes[block % window],
+                   [&](long p) {
+                     if (!workers[worker]) {
+                       workers[worker].reset(new ScanWorker(nSensors, noise));
+                       leadFields[worker].reset(new GridLeadField(siteIndex, nSensors, CoG));
+                     }
+                     ScanWorker& state = *workers[worker];
+                     leadFields[worker]->compute(R[p], state.U.get());
+                     svdcmp(state.U.get(), nSensors, 3, state.w.get(), state.V.get());
+                     return music_metric(state.U.get(), state.w.get(), noise, state.metric,
+                                         &V1[p], &V2[p]);
+                   });
       },
       [&](long block) {
         const long first = block * kScanBlockPoints;
@@ -116,24 +108,17 @@ void music_scan_from_store(int nSensors, long nPoints, const double* samples, in
         outcomes[block % window].reset();
       },
       [&](int worker, long block) {
-        PointOutcomes& outcome = outcomes[block % window];
         const unsigned char* records = buffers[block % window].data();
         const long first = block * blockPoints;
-        const long last = std::min(nPoints, first + blockPoints);
-        long p = first;
-        try {
-          if (!workers[worker]) workers[worker].reset(new ScanWorker(nSensors, noise));
-          ScanWorker& state = *workers[worker];
-          for (; p < last; ++p, records += recordBytes) {
-            decode_store_record(records, nSensors, state.U.get(), state.V.get(), state.w.get());
-            if (!music_metric(state.U.get(), state.w.get(), noise, state.metric, &V1[p], &V2[p])) {
-              outcome.notices.push_back(p);
-            }
-          }
-        } catch (...) {
-          outcome.failedAt = p;
-          outcome.failure = std::current_exception();
-        }
+        run_points(first, std::min(nPoints, first + blockPoints), outcomes[block % window],
+                   [&](long p) {
+                     if (!workers[worker]) workers[worker].reset(new ScanWorker(nSensors, noise));
+                     ScanWorker& state = *workers[worker];
+                     decode_store_record(records + (p - first) * recordBytes, nSensors,
+                                         state.U.get(), state.V.get(), state.w.get());
+                     return music_metric(state.U.get(), state.w.get(), noise, state.metric,
+                                         &V1[p], &V2[p]);
+                   });
       },
       [&](long block) {
         const long first = block * blockPoints;

@@ -21,6 +21,22 @@ struct PointOutcomes {
   }
 };
 
+// Runs point(p) for p = first .. last - 1 on a worker thread, noting the
+// points for which it returns false (the eigensolver's notice) and the first
+// point that throws, with its error; the points after that one are not run.
+template <class Point>
+void run_points(long first, long last, PointOutcomes& outcomes, Point&& point) {
+  long p = first;
+  try {
+    for (; p < last; ++p) {
+      if (!point(p)) outcomes.notices.push_back(p);
+    }
+  } catch (...) {
+    outcomes.failedAt = p;
+    outcomes.failure = std::current_exception();
+  }
+}
+
 // Shows, for points first .. last - 1 in order, each point's line (when
 // `lines` is given) and its notice, stopping after the failed point; then
 // rethrows that point's error.

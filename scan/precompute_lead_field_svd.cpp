@@ -44,23 +44,20 @@ void precompute_lead_field_svd(const int* siteIndex, int nSensors, const Point3*
   run_ordered_blocks(
       nBlocks, nWorkers, window, [&](long block) { outcomes[block % window].reset(); },
       [&](int worker, long block) {
-        PointOutcomes& outcome = outcomes[block % window];
-        unsigned char* record = buffers[block % window].data();
+        unsigned char* records = buffers[block % window].data();
         const long first = block * kPrecomputeBlockPoints;
-        const long last = std::min(nPoints, first + kPrecomputeBlockPoints);
-        long p = first;
-        try {
-          if (!workers[worker]) workers[worker].reset(new PrecomputeWorker(siteIndex, nSensors, CoG));
-          PrecomputeWorker& state = *workers[worker];
-          for (; p < last; ++p, record += recordBytes) {
-            state.leadField.compute(R[p], state.L.get());
-            svdcmp(state.L.get(), nSensors, 3, state.w.get(), state.V.get());
-            encode_store_record(state.L.get(), state.V.get(), state.w.get(), nSensors, record);
-          }
-        } catch (...) {
-          outcome.failedAt = p;
-          outcome.failure = std::current_exception();
-        }
+        run_points(first, std::min(nPoints, first + kPrecomputeBlockPoints),
+                   outcomes[block % window], [&](long p) {
+                     if (!workers[worker]) {
+                       workers[worker].reset(new PrecomputeWorker(siteIndex, nSensors, CoG));
+                     }
+                     PrecomputeWorker& state = *workers[worker];
+                     state.leadField.compute(R[p], state.L.get());
+                     svdcmp(state.L.get(), nSensors, 3, state.w.get(), state.V.get());
+                     encode_store_record(state.L.get(), state.V.get(), state.w.get(), nSensors,
+                                         records + (p - first) * recordBytes);
+                     return true;
+                   });
       },
       [&](long block) {
         const long first = block * kPrecomputeBlockPoints;

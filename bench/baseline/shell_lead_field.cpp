@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "bench/baseline/shell_coefficients.h"
+#include "shell/shell_coefficients.h"
 
 namespace baseline {
 
