@@ -28,7 +28,9 @@
 %     W          3 x numel(sIndex) matrix. Column i is the lead field at the
 %                i-th sensor; rows 1, 2, 3 are the dipole directions x, y, z.
 %                An empty sIndex gives a 3 x 0 matrix. A dipole exactly on a
-%                centroid gives NaN everywhere.
+%                centroid gives NaN everywhere. Values are potentials per
+%                unit dipole moment: volts per ampere-metre with lengths in
+%                metres and B, B3 dimensionless, as the BEM system makes them.
 %
 %   Errors:
 %     eegscan:norveth:usage     not exactly six inputs; the message is
