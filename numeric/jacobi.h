@@ -32,6 +32,12 @@
 
 bool jacobi(double** a, int n, double* d, double** v, int* rotation_count);
 
+// The two ways jacobi works, with the same results to the bit: on the
+// caller's arrays (small orders), or with the eigenvectors kept as rows that
+// rotate in SIMD lanes (large orders). Exposed for the tests.
+bool jacobi_in_place(double** a, int n, double* d, double** v, int* rotation_count);
+bool jacobi_on_copy(double** a, int n, double* d, double** v, int* rotation_count);
+
 // The notice for the command window when jacobi stops at the sweep limit; it
 // carries no newline.
 extern const char* const jacobi_sweep_limit_notice;

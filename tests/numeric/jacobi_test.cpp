@@ -246,6 +246,37 @@ TEST(Jacobi, FailedWorkVectorLeavesNothingBehind) {
   EXPECT_EQ(0, outstanding.count());
 }
 
+// Large orders run on a symmetric copy in SIMD lanes: the same doubles, the
+// same rotations and the same upper triangle as on the caller's arrays,
+// including at the sweep limit (a NaN) and with infinities.
+TEST(Jacobi, CopyAndInPlaceGiveTheSameBits) {
+  auto same = [](double x, double y) { return std::memcmp(&x, &y, sizeof x) == 0; };
+  for (int n : {2, 5, 32, 47, 100, 160}) {
+    for (int variant = 0; variant < 3; ++variant) {
+      SCOPED_TRACE(n * 10 + variant);
+      DMatrix a1 = random_symmetric(n, 300 + n);
+      if (variant == 1 && n > 2) a1[1][n] = kNaN;
+      if (variant == 2 && n > 2) a1[2][3] = kInf;
+      DMatrix a2(1, n, 1, n);
+      for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j) a2[i][j] = a1[i][j];
+      DVector d1(1, n), d2(1, n);
+      DMatrix v1(1, n, 1, n), v2(1, n, 1, n);
+      int r1 = -1, r2 = -2;
+      EXPECT_EQ(jacobi_in_place(a1.get(), n, d1.get(), v1.get(), &r1),
+                jacobi_on_copy(a2.get(), n, d2.get(), v2.get(), &r2));
+      EXPECT_EQ(r1, r2);
+      for (int i = 1; i <= n; ++i) {
+        ASSERT_TRUE(same(d1[i], d2[i])) << i;
+        for (int j = 1; j <= n; ++j) {
+          ASSERT_TRUE(same(v1[i][j], v2[i][j])) << i << "," << j;
+          ASSERT_TRUE(same(a1[i][j], a2[i][j])) << i << "," << j;
+        }
+      }
+    }
+  }
+}
+
 // Columns of v carry labels 10 r + c so that the permutation can be read off.
 TEST(SortEigenDesc, SortsDescendingAndMovesLastOfEqualMaximaForward) {
   struct Case {
