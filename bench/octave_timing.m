@@ -13,10 +13,10 @@ function octave_timing()
   args = {1:128, sensors', [], [], [], R', v, 0.9, store};
 
   printf('%-42s %10s\n', 'call', 'seconds');
-  report('karvelo  128 sensors x 20,000 points', @() evalc('karvelo(args{:});'));
+  report('karvelo  128 sensors x 20,000 points', @() quietly(@karvelo, args{:}));
   report('sardovan 128 x 20,000 x 1,000 samples', @() sardovan(args{:}));
-  report('tressin  128 x 20,000 x 1,000 samples', @() evalc('tressin(args{:});'));
-  report('pemrick  2,000 sources x 256 sensors', @() evalc('pemrick(R(1:2000, :), cap);'));
+  report('tressin  128 x 20,000 x 1,000 samples', @() quietly(@tressin, args{:}));
+  report('pemrick  2,000 sources x 256 sensors', @() quietly(@pemrick, R(1:2000, :), cap));
 
   perSurface = 1280;
   N = 3 * perSurface;
@@ -27,6 +27,11 @@ function octave_timing()
   report('quillet  3 x 1,280 triangles, 256 sensors', ...
          @() quillet([0.01 0.02 0.03], sIndex, CoG, [perSurface perSurface perSurface], B, B3));
   delete(store);
+end
+
+% Calls fn(args...) with what it prints collected and dropped.
+function quietly(fn, varargin)
+  evalc('fn(varargin{:});');
 end
 
 function report(name, call)

@@ -35,11 +35,21 @@ function(eegscan_add_mex name)
     set_target_properties(${name}_mex PROPERTIES
       PREFIX "" SUFFIX ".mex" OUTPUT_NAME ${name}
       LIBRARY_OUTPUT_DIRECTORY ${EEGSCAN_MEX_DIR})
-    if(ARG_HELP)
-      add_custom_command(TARGET ${name}_mex POST_BUILD
-        COMMAND ${CMAKE_COMMAND} -E copy_if_different ${ARG_HELP} ${EEGSCAN_MEX_DIR}/${name}.m)
-    endif()
     set_property(GLOBAL APPEND PROPERTY EEGSCAN_MEX_TARGETS ${name}_mex)
+  endif()
+  # The help file beside each MEX file, copied again whenever it changes.
+  if(ARG_HELP)
+    set(helpCopies ${EEGSCAN_MEX_DIR}/${name}.m)
+    if(Matlab_FOUND)
+      list(APPEND helpCopies ${EEGSCAN_MEX_DIR}/matlab/${name}.m)
+    endif()
+    set(copyCommands)
+    foreach(copy ${helpCopies})
+      list(APPEND copyCommands COMMAND ${CMAKE_COMMAND} -E copy ${ARG_HELP} ${copy})
+    endforeach()
+    add_custom_command(OUTPUT ${helpCopies} ${copyCommands} DEPENDS ${ARG_HELP}
+                       COMMENT "Help file of ${name}")
+    add_custom_target(${name}_help ALL DEPENDS ${helpCopies})
   endif()
   if(Matlab_FOUND)
     matlab_add_mex(NAME ${name}_matlab SRC ${ARG_SOURCES} OUTPUT_NAME ${name}
