@@ -34,12 +34,6 @@ constexpr int kSurfaces = 3;
   eegscan::fail(kName, "badInput", message);
 }
 
-std::string number_text(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.17g", value);
-  return text;
-}
-
 // The first three values of Triangles, truncated toward zero. A count that
 // is not finite, negative or beyond the int range is rejected here, before
 // it can wrap the total N or the sizes derived from it.
@@ -48,7 +42,7 @@ void read_triangle_counts(const double* triangles, int* triangleCounts) {
     const double value = triangles[s];
     if (!std::isfinite(value) || std::trunc(value) < 0.0 ||
         std::trunc(value) > static_cast<double>(INT_MAX)) {
-      bad_input("Triangles(" + std::to_string(s + 1) + ") = " + number_text(value) +
+      bad_input("Triangles(" + std::to_string(s + 1) + ") = " + eegscan::number_text(value) +
                 " is not a triangle count (a whole number from 0 to " + std::to_string(INT_MAX) +
                 ")");
     }
@@ -62,7 +56,7 @@ void check_sensor_rows(const double* sIndex, std::size_t nSensors, long bRows) {
   for (std::size_t i = 0; i < nSensors; ++i) {
     const long row = eegscan::truncated_index(sIndex[i], bRows);
     if (row < 0 || row > INT_MAX) {
-      bad_input("sIndex(" + std::to_string(i + 1) + ") = " + number_text(sIndex[i]) +
+      bad_input("sIndex(" + std::to_string(i + 1) + ") = " + eegscan::number_text(sIndex[i]) +
                 " is not a row of B (1 to " + std::to_string(bRows) + ")");
     }
   }

@@ -32,12 +32,6 @@ constexpr long kMaxTriangles = 46340;
   eegscan::fail(kName, "badInput", message);
 }
 
-std::string number_text(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.17g", value);
-  return text;
-}
-
 const double* select_profile(const mxArray* profileArg) {
   eegscan::require_char_row(kName, profileArg, "profile");
   const std::string profile = eegscan::char_array_text(profileArg);
@@ -69,7 +63,7 @@ std::vector<Point3> read_vertices(const mxArray* argument, int s) {
   for (std::size_t k = 0; k < 3 * n; ++k) {
     if (!std::isfinite(values[k])) {
       bad_input(name + "(" + std::to_string(k % n + 1) + "," + std::to_string(k / n + 1) +
-                ") = " + number_text(values[k]) + " is not a finite coordinate");
+                ") = " + eegscan::number_text(values[k]) + " is not a finite coordinate");
     }
   }
   std::vector<Point3> vertices(n);
@@ -89,7 +83,7 @@ std::vector<int> read_triangles(const mxArray* argument, int s, std::size_t nVer
       if (!(value >= 1.0 && value <= static_cast<double>(nVertices) && value == std::trunc(value))) {
         eegscan::fail(kName, "badIndex",
                       name + "(" + std::to_string(t + 1) + "," + std::to_string(k + 1) + ") = " +
-                          number_text(value) + " is not a vertex number of V" +
+                          eegscan::number_text(value) + " is not a vertex number of V" +
                           std::to_string(s + 1) + " (a whole number from 1 to " +
                           std::to_string(nVertices) + ")");
       }

@@ -1,6 +1,7 @@
 #include "gateway.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -42,6 +43,12 @@ void require_char_row(const char* function, const mxArray* argument, const char*
 long truncated_index(double oneBased, long count) {
   if (!(oneBased >= 1.0) || !(oneBased < static_cast<double>(count) + 1.0)) return -1;
   return static_cast<long>(std::trunc(oneBased)) - 1;
+}
+
+std::string number_text(double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.17g", value);
+  return text;
 }
 
 std::string char_array_text(const mxArray* argument) {

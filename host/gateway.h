@@ -51,6 +51,10 @@ void require_char_row(const char* function, const mxArray* argument, const char*
 // not a finite number inside [1, count] after truncation.
 long truncated_index(double oneBased, long count);
 
+// A double as text with all its digits ("%.17g"), for messages that quote
+// an argument's value.
+std::string number_text(double value);
+
 // The text of a character array.
 std::string char_array_text(const mxArray* argument);
 
